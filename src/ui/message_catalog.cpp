@@ -1,0 +1,9 @@
+#include "ui/message_catalog.h"
+
+namespace wattora {
+
+std::vector<std::span<const MessageText>> MessageCatalogParts() {
+  return {InputFieldMessages()};
+}
+
+}  // namespace wattora

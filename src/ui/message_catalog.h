@@ -1,0 +1,16 @@
+#pragma once
+// Every subsystem contributes the English texts of the messages it shows; the catalog is the
+// union of these lists.
+
+#include <span>
+#include <vector>
+
+#include "ui/messages.h"
+
+namespace wattora {
+
+std::span<const MessageText> InputFieldMessages();
+
+std::vector<std::span<const MessageText>> MessageCatalogParts();
+
+}  // namespace wattora
