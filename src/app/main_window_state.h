@@ -5,6 +5,9 @@
 #include "analysis/analysis_record.h"
 #include "analysis/parameter_table.h"
 #include "analysis/unit_settings.h"
+#include "charts/chart_model.h"
+#include "curve/curve_model.h"
+#include "energy/system_result.h"
 #include "ui/form.h"
 #include "ui/user_interface.h"
 
@@ -20,6 +23,12 @@ struct MainWindowState {
   ParameterTable table;
   Form form;
   AnalysisRecord record{form};
+  ChartSet charts;
+  CurveState curve;
+  EnergyState energy;
+  double SurgePressure = 0;  // curve pressure at the curve start point, from the curve drawing
+  bool CalcError = false;    // an arithmetic failure happened in the last recalculation
+  bool StepChangeBusy = false;
   bool WindowCreated = false;
 };
 

@@ -3,7 +3,8 @@
 namespace wattora {
 
 std::vector<std::span<const MessageText>> MessageCatalogParts() {
-  return {InputFieldMessages()};
+  return {InputFieldMessages(), NavigationMessages(), CurveMessages(), EnergyMessages(),
+          ChartMessages()};
 }
 
 }  // namespace wattora

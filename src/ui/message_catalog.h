@@ -10,6 +10,10 @@
 namespace wattora {
 
 std::span<const MessageText> InputFieldMessages();
+std::span<const MessageText> NavigationMessages();
+std::span<const MessageText> CurveMessages();
+std::span<const MessageText> EnergyMessages();
+std::span<const MessageText> ChartMessages();
 
 std::vector<std::span<const MessageText>> MessageCatalogParts();
 

@@ -1,0 +1,3 @@
+set(WATTORA_CURVE_SOURCES
+  curve/curve_components.cpp
+)

@@ -1,0 +1,3 @@
+set(WATTORA_ENERGY_SOURCES
+  energy/energy_components.cpp
+)

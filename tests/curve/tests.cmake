@@ -1,0 +1,1 @@
+set(WATTORA_CURVE_TESTS)
