@@ -9,11 +9,9 @@ void AfterDutyFieldExit(MainWindowState&) {}
 void AfterSystemFieldExit(MainWindowState&, std::string_view) {}
 void AfterDriveCostExit(MainWindowState&) {}
 void AfterCostFieldExit(MainWindowState&) {}
-void AfterCurveFieldExit(MainWindowState&, std::string_view) {}
 
 void AfterStep2Restore(MainWindowState&) {}
 void AfterStep4Restore(MainWindowState&) {}
 void AfterDutyCycleRestore(MainWindowState&) {}
-void AfterAdvancedRestore(MainWindowState&) {}
 
 }  // namespace wattora

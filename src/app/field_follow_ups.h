@@ -13,6 +13,8 @@ void AfterDutyFieldExit(MainWindowState& state);
 void AfterSystemFieldExit(MainWindowState& state, std::string_view field);
 void AfterDriveCostExit(MainWindowState& state);
 void AfterCostFieldExit(MainWindowState& state);
+// The curve rule and the rest of the advanced restore belong to the advanced mode
+// (charts/advanced_mode.cpp).
 void AfterCurveFieldExit(MainWindowState& state, std::string_view field);
 
 void AfterStep2Restore(MainWindowState& state);

@@ -1,3 +1,4 @@
 set(WATTORA_ENERGY_SOURCES
   energy/energy_components.cpp
+  energy/placeholders.cpp
 )
