@@ -1,17 +1,38 @@
 #include "app/field_follow_ups.h"
 
-// The calculation stages are not part of this build yet; each follow-up is the point where
-// they are started.
+#include "charts/curve_charts.h"
+#include "curve/build_curve_model.h"
+#include "energy/costs.h"
+#include "energy/duty_cycle.h"
+#include "energy/recalculate.h"
 
 namespace wattora {
+namespace {
 
-void AfterDutyFieldExit(MainWindowState&) {}
-void AfterSystemFieldExit(MainWindowState&, std::string_view) {}
-void AfterDriveCostExit(MainWindowState&) {}
-void AfterCostFieldExit(MainWindowState&) {}
+void RecalculateWhenSystemDataHold(MainWindowState& state) {
+  if (CheckSystemData(state, false)) Recalculate(state);
+}
 
-void AfterStep2Restore(MainWindowState&) {}
-void AfterStep4Restore(MainWindowState&) {}
-void AfterDutyCycleRestore(MainWindowState&) {}
+}  // namespace
+
+void AfterDutyFieldExit(MainWindowState& state) { ComputeDutyCycle(state); }
+
+void AfterSystemFieldExit(MainWindowState& state, std::string_view) {
+  TrackHeadAndPower(state);
+  RecalculateWhenSystemDataHold(state);
+}
+
+void AfterDriveCostExit(MainWindowState& state) { RecalculateWhenSystemDataHold(state); }
+
+void AfterCostFieldExit(MainWindowState& state) { ComputeCostTotals(state); }
+
+void AfterStep2Restore(MainWindowState& state) {
+  ResetCurveTracking(state);
+  Recalculate(state);
+}
+
+void AfterStep4Restore(MainWindowState& state) { ComputeCostTotals(state); }
+
+void AfterDutyCycleRestore(MainWindowState& state) { ComputeDutyCycle(state); }
 
 }  // namespace wattora

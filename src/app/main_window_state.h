@@ -2,6 +2,8 @@
 // The core state of the main window: its form, the analysis record, the parameter table
 // and the unit settings, with the user-interface port its handlers talk through.
 
+#include <string>
+
 #include "analysis/analysis_record.h"
 #include "analysis/parameter_table.h"
 #include "analysis/unit_settings.h"
@@ -30,6 +32,8 @@ struct MainWindowState {
   bool CalcError = false;    // an arithmetic failure happened in the last recalculation
   bool StepChangeBusy = false;
   bool WindowCreated = false;
+  bool ShowIntroductionScreen = true;  // option "L8"
+  std::string WindowTitle;
 };
 
 // What creating the main window does to the core state: the currency symbol back to "$",

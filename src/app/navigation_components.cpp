@@ -17,6 +17,5 @@ void AddNavigationComponents(Form& form) {
   form.AddPageControl("GraphControl", kGraphPageCount);
 }
 
-std::span<const MessageText> NavigationMessages() { return {}; }
 
 }  // namespace wattora

@@ -3,7 +3,7 @@
 namespace wattora {
 
 std::vector<std::span<const MessageText>> MessageCatalogParts() {
-  return {InputFieldMessages(), NavigationMessages(), CurveMessages(), EnergyMessages(),
+  return {InputFieldMessages(), NavigationMessages(), PipelineMessages(), CurveMessages(), EnergyMessages(),
           ChartMessages()};
 }
 

@@ -11,6 +11,7 @@ namespace wattora {
 
 std::span<const MessageText> InputFieldMessages();
 std::span<const MessageText> NavigationMessages();
+std::span<const MessageText> PipelineMessages();
 std::span<const MessageText> CurveMessages();
 std::span<const MessageText> EnergyMessages();
 std::span<const MessageText> ChartMessages();

@@ -4,11 +4,15 @@
 #include <string_view>
 #include <vector>
 
+#include "app/cli/calc_command.h"
+
 namespace wattora {
 namespace {
 
 constexpr std::string_view kUsage =
-    "usage: wattora-cli --version\n";
+    "usage: wattora-cli --version\n"
+    "       wattora-cli calc [--option KEY=VALUE]... (--new fan|--new pump | FILE)\n"
+    "                        [--set NAME=TEXT]... [--click NAME]... [--page N]\n";
 
 }  // namespace
 
@@ -17,6 +21,11 @@ int RunCli(int argc, char** argv, std::ostream& out, std::ostream& err) {
   if (args.size() == 1 && args[0] == "--version") {
     out << WATTORA_VERSION_TEXT << '\n';
     return 0;
+  }
+  if (!args.empty() && args[0] == "calc") {
+    const int status = RunCalcCommand(std::span(args).subspan(1), out, err);
+    if (status == 2) err << kUsage;
+    return status;
   }
   err << kUsage;
   return 2;

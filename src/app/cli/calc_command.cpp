@@ -1,0 +1,139 @@
+#include "app/cli/calc_command.h"
+
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "app/analysis_steps.h"
+#include "app/cli/calc_json.h"
+#include "app/cli/cli_actions.h"
+#include "app/cli/cli_options.h"
+#include "app/main_window_state.h"
+#include "energy/recalculate.h"
+#include "ui/scripted_user_interface.h"
+
+namespace wattora {
+namespace {
+
+struct Action {
+  bool isClick = false;
+  std::string name;
+  std::string text;
+};
+
+struct CalcRequest {
+  std::vector<std::pair<std::string, std::string>> options;
+  std::optional<ApplicationKind> newKind;
+  std::string file;
+  std::vector<Action> actions;
+  int page = 4;
+};
+
+bool SplitAssignment(std::string_view text, std::string& name, std::string& value) {
+  const std::size_t equals = text.find('=');
+  if (equals == std::string_view::npos || equals == 0) return false;
+  name = std::string(text.substr(0, equals));
+  value = std::string(text.substr(equals + 1));
+  return true;
+}
+
+std::optional<CalcRequest> ParseRequest(std::span<const std::string_view> args, std::ostream& err) {
+  CalcRequest request;
+  bool pageGiven = false;
+  for (std::size_t i = 0; i < args.size(); ++i) {
+    const std::string_view arg = args[i];
+    auto next = [&]() -> std::optional<std::string_view> {
+      if (i + 1 >= args.size()) {
+        err << "wattora-cli calc: " << arg << " needs a value\n";
+        return std::nullopt;
+      }
+      return args[++i];
+    };
+    if (arg == "--option" || arg == "--set") {
+      auto value = next();
+      if (!value) return std::nullopt;
+      std::string name, text;
+      if (!SplitAssignment(*value, name, text)) {
+        err << "wattora-cli calc: " << arg << " expects NAME=VALUE, got '" << *value << "'\n";
+        return std::nullopt;
+      }
+      if (arg == "--option") request.options.emplace_back(name, text);
+      else request.actions.push_back({false, name, text});
+    } else if (arg == "--click") {
+      auto value = next();
+      if (!value) return std::nullopt;
+      request.actions.push_back({true, std::string(*value), {}});
+    } else if (arg == "--new") {
+      auto value = next();
+      if (!value) return std::nullopt;
+      if (*value == "fan") request.newKind = ApplicationKind::Fan;
+      else if (*value == "pump") request.newKind = ApplicationKind::Pump;
+      else {
+        err << "wattora-cli calc: --new expects fan or pump\n";
+        return std::nullopt;
+      }
+    } else if (arg == "--page") {
+      auto value = next();
+      if (!value) return std::nullopt;
+      if (value->size() != 1 || (*value)[0] < '0' || (*value)[0] > '5') {
+        err << "wattora-cli calc: --page expects 0 to 5\n";
+        return std::nullopt;
+      }
+      request.page = (*value)[0] - '0';
+      pageGiven = true;
+    } else if (!arg.empty() && arg[0] == '-') {
+      err << "wattora-cli calc: unknown option " << arg << "\n";
+      return std::nullopt;
+    } else if (request.file.empty()) {
+      request.file = std::string(arg);
+    } else {
+      err << "wattora-cli calc: more than one file given\n";
+      return std::nullopt;
+    }
+  }
+  (void)pageGiven;
+  if (request.newKind.has_value() == !request.file.empty()) {
+    err << "wattora-cli calc: give either --new fan|pump or FILE\n";
+    return std::nullopt;
+  }
+  return request;
+}
+
+}  // namespace
+
+int RunCalcCommand(std::span<const std::string_view> args, std::ostream& out, std::ostream& err) {
+  std::optional<CalcRequest> request = ParseRequest(args, err);
+  if (!request) return 2;
+
+  ScriptedUserInterface ui;
+  MainWindowState state(ui);
+  CreateMainWindow(state);
+  for (const auto& [key, value] : request->options) {
+    if (std::string problem = ApplyCliOption(state.units, key, value); !problem.empty()) {
+      err << "wattora-cli calc: " << problem << "\n";
+      return 2;
+    }
+  }
+  if (!request->file.empty()) {
+    err << "wattora-cli calc: cannot read " << request->file << "\n";
+    return 2;
+  }
+  state.ShowIntroductionScreen = false;
+  StartAnalysis(state, *request->newKind);
+
+  for (const Action& action : request->actions) {
+    std::string problem = action.isClick ? ClickComponent(state, action.name)
+                                         : SetComponentText(state, action.name, action.text);
+    if (!problem.empty()) {
+      err << "wattora-cli calc: " << problem << "\n";
+      return 2;
+    }
+  }
+
+  TabClick(state, request->page);
+  const bool completed = !state.StepChangeBusy && !state.CalcError;
+  out << CalcJson(state, ui) << '\n';
+  return completed ? 0 : 1;
+}
+
+}  // namespace wattora
