@@ -66,7 +66,7 @@ void StartAnalysis(MainWindowState& state, ApplicationKind kind) {
   }
   form.SetText("QNUM1", form.Text("QNUM"));
   ComputeDutyCycle(state);
-  const bool guide = state.ShowIntroductionScreen;
+  const bool guide = state.options.ShowIntroduction;
   form.SetVisible("MainMenuScreen", false);
   form.SetVisible("GuideScreen", guide);
   form.SetVisible("StepsScreen", !guide);

@@ -10,6 +10,7 @@
 #include "charts/chart_model.h"
 #include "curve/curve_model.h"
 #include "energy/system_result.h"
+#include "options/program_options.h"
 #include "ui/form.h"
 #include "ui/user_interface.h"
 
@@ -32,7 +33,7 @@ struct MainWindowState {
   bool CalcError = false;    // an arithmetic failure happened in the last recalculation
   bool StepChangeBusy = false;
   bool WindowCreated = false;
-  bool ShowIntroductionScreen = true;  // option "L8"
+  ProgramOptions options;
   std::string WindowTitle;
 };
 

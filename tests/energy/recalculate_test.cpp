@@ -22,7 +22,7 @@ struct StartedFan : testing::TestWindow {
     }
     ui.Clear();
   }
-  void ShowIntroductionOff() { state.ShowIntroductionScreen = false; }
+  void ShowIntroductionOff() { state.options.ShowIntroduction = false; }
   std::vector<std::string> Keys() const {
     std::vector<std::string> keys;
     for (const auto& m : ui.Messages()) keys.push_back(m.key);

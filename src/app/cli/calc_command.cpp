@@ -118,7 +118,7 @@ int RunCalcCommand(std::span<const std::string_view> args, std::ostream& out, st
     err << "wattora-cli calc: cannot read " << request->file << "\n";
     return 2;
   }
-  state.ShowIntroductionScreen = false;
+  state.options.ShowIntroduction = false;
   StartAnalysis(state, *request->newKind);
 
   for (const Action& action : request->actions) {
