@@ -15,20 +15,6 @@
 namespace wattora {
 namespace {
 
-struct Action {
-  bool isClick = false;
-  std::string name;
-  std::string text;
-};
-
-struct CalcRequest {
-  std::vector<std::pair<std::string, std::string>> options;
-  std::optional<ApplicationKind> newKind;
-  std::string file;
-  std::vector<Action> actions;
-  int page = 4;
-};
-
 bool SplitAssignment(std::string_view text, std::string& name, std::string& value) {
   const std::size_t equals = text.find('=');
   if (equals == std::string_view::npos || equals == 0) return false;
@@ -37,9 +23,11 @@ bool SplitAssignment(std::string_view text, std::string& name, std::string& valu
   return true;
 }
 
-std::optional<CalcRequest> ParseRequest(std::span<const std::string_view> args, std::ostream& err) {
+}  // namespace
+
+std::optional<CalcRequest> ParseCalcRequest(std::span<const std::string_view> args,
+                                            std::ostream& err) {
   CalcRequest request;
-  bool pageGiven = false;
   for (std::size_t i = 0; i < args.size(); ++i) {
     const std::string_view arg = args[i];
     auto next = [&]() -> std::optional<std::string_view> {
@@ -80,7 +68,6 @@ std::optional<CalcRequest> ParseRequest(std::span<const std::string_view> args, 
         return std::nullopt;
       }
       request.page = (*value)[0] - '0';
-      pageGiven = true;
     } else if (!arg.empty() && arg[0] == '-') {
       err << "wattora-cli calc: unknown option " << arg << "\n";
       return std::nullopt;
@@ -91,7 +78,6 @@ std::optional<CalcRequest> ParseRequest(std::span<const std::string_view> args, 
       return std::nullopt;
     }
   }
-  (void)pageGiven;
   if (request.newKind.has_value() == !request.file.empty()) {
     err << "wattora-cli calc: give either --new fan|pump or FILE\n";
     return std::nullopt;
@@ -99,38 +85,34 @@ std::optional<CalcRequest> ParseRequest(std::span<const std::string_view> args, 
   return request;
 }
 
-}  // namespace
-
-int RunCalcCommand(std::span<const std::string_view> args, std::ostream& out, std::ostream& err) {
-  std::optional<CalcRequest> request = ParseRequest(args, err);
-  if (!request) return 2;
-
-  ScriptedUserInterface ui;
-  MainWindowState state(ui);
+std::string ExecuteCalcRequest(const CalcRequest& request, MainWindowState& state) {
   CreateMainWindow(state);
-  for (const auto& [key, value] : request->options) {
+  for (const auto& [key, value] : request.options) {
     if (std::string problem = ApplyCliOption(state.units, key, value); !problem.empty()) {
-      err << "wattora-cli calc: " << problem << "\n";
-      return 2;
+      return problem;
     }
   }
-  if (!request->file.empty()) {
-    err << "wattora-cli calc: cannot read " << request->file << "\n";
-    return 2;
-  }
+  if (!request.file.empty()) return "cannot read " + request.file;
   state.options.ShowIntroduction = false;
-  StartAnalysis(state, *request->newKind);
-
-  for (const Action& action : request->actions) {
+  StartAnalysis(state, *request.newKind);
+  for (const CalcAction& action : request.actions) {
     std::string problem = action.isClick ? ClickComponent(state, action.name)
                                          : SetComponentText(state, action.name, action.text);
-    if (!problem.empty()) {
-      err << "wattora-cli calc: " << problem << "\n";
-      return 2;
-    }
+    if (!problem.empty()) return problem;
   }
+  TabClick(state, request.page);
+  return {};
+}
 
-  TabClick(state, request->page);
+int RunCalcCommand(std::span<const std::string_view> args, std::ostream& out, std::ostream& err) {
+  std::optional<CalcRequest> request = ParseCalcRequest(args, err);
+  if (!request) return 2;
+  ScriptedUserInterface ui;
+  MainWindowState state(ui);
+  if (std::string problem = ExecuteCalcRequest(*request, state); !problem.empty()) {
+    err << "wattora-cli calc: " << problem << "\n";
+    return 2;
+  }
   const bool completed = !state.StepChangeBusy && !state.CalcError;
   out << CalcJson(state, ui) << '\n';
   return completed ? 0 : 1;
