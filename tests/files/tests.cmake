@@ -1,0 +1,1 @@
+set(WATTORA_FILES_TESTS)
