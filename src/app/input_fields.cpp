@@ -153,12 +153,16 @@ void FillFieldsFromDefaults(MainWindowState& state, FieldGroup group) { Fill(sta
 void FillFieldsFromCurrent(MainWindowState& state, FieldGroup group) { Fill(state, group, false); }
 
 void StoreFieldsToTable(MainWindowState& state) {
+  // While the duty-cycle page is shown its copies of the operating time are the ones the
+  // user edits: they go into the table, not over the user's edits.
+  const bool dutyPageShown = state.form.Visible("DutyCyclePanel");
+  if (dutyPageShown) CopyMirrorsToHours(state.form);
   for (std::string_view name : NumericFieldNames()) {
     const TextField& field = state.form.Field(name);
     ParameterEntry& entry = BoundEntry(state, field);
     entry.currentValue = static_cast<float>(ParseDisplayNumber(state.units, field.Text()));
   }
-  CopyHoursToMirrors(state.form);
+  if (!dutyPageShown) CopyHoursToMirrors(state.form);
 }
 
 void CopyHoursToMirrors(Form& form) {
