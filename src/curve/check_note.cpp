@@ -1,6 +1,15 @@
 #include "curve/check_note.h"
 
 namespace wattora {
+namespace {
+
+constexpr std::string_view kNoteParts[] = {"NOTE1", "NOTE2", "BEVELNOTE"};
+
+void SetNoteVisible(Form& form, bool visible) {
+  for (std::string_view name : kNoteParts) form.LabelNamed(name).SetVisible(visible);
+}
+
+}  // namespace
 
 void AddCheckNote(Form& form) {
   form.AddLabel("NOTE1", "Check:").SetVisible(false);
@@ -10,13 +19,13 @@ void AddCheckNote(Form& form) {
 
 void ShowCheckNote(Form& form, std::string_view text) {
   form.SetCaption("NOTE2", text);
-  for (std::string_view name : {"NOTE1", "NOTE2", "BEVELNOTE"}) form.LabelNamed(name).SetVisible(true);
+  SetNoteVisible(form, !text.empty());
 }
 
-void HideCheckNote(Form& form) {
-  for (std::string_view name : {"NOTE1", "NOTE2", "BEVELNOTE"}) form.LabelNamed(name).SetVisible(false);
-}
+void HideCheckNote(Form& form) { ShowCheckNote(form, {}); }
 
 bool CheckNoteVisible(const Form& form) { return form.LabelNamed("NOTE2").Visible(); }
+
+std::string_view CheckNoteText(const Form& form) { return form.LabelNamed("NOTE2").Caption(); }
 
 }  // namespace wattora

@@ -54,6 +54,22 @@ struct Matrix20 {
   double At(int row, int column) const { return Elements[(row - 1) * kSize + (column - 1)]; }
 };
 
+// The three curve points normalized by the design point (q = flow / DesignFlow,
+// h = pressure / DesignHead) in the order point 1, design point, point 2: what the fit of the
+// last construction went through. The start values are those of the default curve.
+struct NormalizedCurvePoints {
+  double q1 = 0, h1 = 1.2;
+  double q2 = 1, h2 = 1;
+  double q3 = 2, h3 = 0;
+};
+
+// Where the Cramer systems lie in CurveState::Systems: the (numerator, denominator) pair of
+// coefficient k (0 A_Horiz, 1 B_Horiz, 2 C_Horiz, 3 D_Horiz) at 2k and 2k + 1, the work
+// matrix last.
+inline constexpr int NumeratorIndex(int coefficient) { return 2 * coefficient; }
+inline constexpr int DenominatorIndex(int coefficient) { return 2 * coefficient + 1; }
+inline constexpr int kWorkMatrixIndex = 8;
+
 // What curve construction keeps besides the model.
 struct CurveState {
   CurveModel Model;
@@ -65,6 +81,9 @@ struct CurveState {
   // The Cramer systems of the last fit as (numerator, denominator) pairs in the order of
   // A_Horiz, B_Horiz, C_Horiz, D_Horiz, then the work matrix.
   std::array<Matrix20, 9> Systems{};
+  // The points the fit runs through; a construction without an active analysis type fits
+  // these again.
+  NormalizedCurvePoints FitPoints;
 };
 
 }  // namespace wattora

@@ -1,5 +1,10 @@
 set(WATTORA_CURVE_SOURCES
   curve/curve_components.cpp
+  curve/curve_arithmetic.cpp
+  curve/matrix20_ops.cpp
+  curve/curve_fit.cpp
+  curve/design_point.cpp
   curve/build_curve_model.cpp
+  curve/curve_defaults.cpp
   curve/validate_curve_inputs.cpp
 )
