@@ -1,5 +1,6 @@
 #!/usr/bin/env bash
-# Installs what is needed, then builds and runs every test: the normal build and the sanitizer build.
+# Installs what is needed, then builds and runs every test: the normal build, the sanitizer
+# build and the fuzz target of the file reader.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 bash scripts/install-deps.sh
@@ -10,3 +11,5 @@ for preset in default asan; do
   cmake --build --preset "$preset" -j "$jobs"
   ctest --preset "$preset" -j "$jobs"
 done
+# The analysis-file reader under the fuzzer, for a bounded time.
+bash fuzz/run.sh "${WATTORA_FUZZ_SECONDS:-120}"

@@ -4,6 +4,7 @@
 
 #include "analysis/number_notation.h"
 #include "analysis/unit_labels.h"
+#include "app/analysis_steps.h"
 #include "app/field_follow_ups.h"
 #include "curve/check_note.h"
 #include "ui/fatal.h"
@@ -208,21 +209,16 @@ void TypeIntoField(MainWindowState& state, std::string_view name, std::string_vi
     value += key;
   }
   field.SetText(value);
-  if (name == "QNUM1") state.form.SetText("QNUM", value);
+  if (name == "QNUM1") {
+    state.form.SetText("QNUM", value);
+    state.WindowTitle = StepsWindowTitle(state);
+  }
 }
 
-void CheckFieldOnExit(MainWindowState& state, std::string_view name) {
-  const ExitRule rule = ExitRuleOf(name);
-  if (rule == ExitRule::None || rule == ExitRule::Hidden) return;
-  if (rule == ExitRule::Curve) {
-    AfterCurveFieldExit(state, name);
-    return;
-  }
+void ClampFieldToLimits(MainWindowState& state, std::string_view name, bool singlePrecision) {
   TextField& field = state.form.Field(name);
   const ParameterEntry& entry = BoundEntry(state, field);
   const int decimals = entry.Decimals();
-  if (field.Empty() && (rule == ExitRule::System || rule == ExitRule::DriveCost)) return;
-
   const double value = ParseDisplayNumber(state.units, field.Text());
   const float stored = static_cast<float>(value);
   if (stored != entry.currentValue) state.record.Modified = true;
@@ -233,8 +229,21 @@ void CheckFieldOnExit(MainWindowState& state, std::string_view name) {
     state.ui.Beep();
     field.SetText(FormatDisplayNumber(state.units, entry.minValue, decimals));
   } else {
-    field.SetText(FormatDisplayNumber(state.units, value, decimals));
+    field.SetText(FormatDisplayNumber(state.units, singlePrecision ? stored : value, decimals));
   }
+}
+
+void CheckFieldOnExit(MainWindowState& state, std::string_view name) {
+  const ExitRule rule = ExitRuleOf(name);
+  if (rule == ExitRule::None || rule == ExitRule::Hidden) return;
+  if (rule == ExitRule::Curve) {
+    AfterCurveFieldExit(state, name);
+    return;
+  }
+  if (state.form.Field(name).Empty() && (rule == ExitRule::System || rule == ExitRule::DriveCost)) {
+    return;
+  }
+  ClampFieldToLimits(state, name, false);
 
   switch (rule) {
     case ExitRule::Duty: AfterDutyFieldExit(state); break;

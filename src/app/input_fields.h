@@ -33,6 +33,11 @@ bool FilterProjectNameKey(std::string_view key);
 // and maximum length apply. Typing into QNUM1 sets Modified and copies it into QNUM.
 void TypeIntoField(MainWindowState& state, std::string_view field, std::string_view text);
 
+// Clamps the field's value to its parameter's limits with a beep and rewrites it with the
+// parameter's decimals; sets Modified when the value differs from the current value. The
+// curve fields read their value in single precision.
+void ClampFieldToLimits(MainWindowState& state, std::string_view field, bool singlePrecision);
+
 // Runs the exit rule of a numeric field and what it starts afterwards.
 void CheckFieldOnExit(MainWindowState& state, std::string_view field);
 

@@ -32,6 +32,7 @@ struct MainWindowState {
   double SurgePressure = 0;  // curve pressure at the curve start point, from the curve drawing
   bool CalcError = false;    // an arithmetic failure happened in the last recalculation
   bool StepChangeBusy = false;
+  bool ApplyingFile = false;  // set while the values of an analysis file are applied
   bool WindowCreated = false;
   ProgramOptions options;
   std::string WindowTitle;

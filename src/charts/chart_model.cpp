@@ -3,6 +3,28 @@
 #include <stdexcept>
 
 namespace wattora {
+namespace {
+
+template <typename T, typename U>
+bool Assign(T& member, U&& value, std::uint64_t& revision) {
+  if (member == value) return false;
+  member = std::forward<U>(value);
+  ++revision;
+  return true;
+}
+
+}  // namespace
+
+void ChartSeries::Replace(std::vector<ChartPoint> points) {
+  Points = std::move(points);
+  ++Revision;
+}
+
+bool ChartSeries::SetTitle(std::string_view title) { return Assign(Title, std::string(title), Revision); }
+bool ChartSeries::SetColor(std::uint32_t color) { return Assign(Color, color, Revision); }
+bool ChartSeries::SetFill(FillStyle fill) { return Assign(Fill, fill, Revision); }
+bool ChartSeries::SetWidth(int width) { return Assign(Width, width, Revision); }
+bool ChartSeries::SetActive(bool active) { return Assign(Active, active, Revision); }
 
 ChartSeries& Chart::AddSeries(std::string name, SeriesKind kind) {
   auto [it, inserted] = Series.try_emplace(name);
@@ -21,6 +43,18 @@ ChartSeries& Chart::SeriesNamed(std::string_view name) {
 const ChartSeries& Chart::SeriesNamed(std::string_view name) const {
   return const_cast<Chart*>(this)->SeriesNamed(name);
 }
+
+bool Chart::SetTitle(std::string_view title) { return Assign(Title, std::string(title), Revision); }
+
+bool Chart::SetAxisTitle(ChartAxis Chart::*axis, std::string_view title) {
+  return Assign((this->*axis).Title, std::string(title), Revision);
+}
+
+bool Chart::SetAxis(ChartAxis Chart::*axis, const ChartAxis& value) {
+  return Assign(this->*axis, value, Revision);
+}
+
+bool ComboChoice::SetIndex(int index) { return Assign(Index, index, Revision); }
 
 Chart& ChartSet::Add(std::string name) {
   auto [it, inserted] = charts_.try_emplace(name);

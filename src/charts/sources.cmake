@@ -1,5 +1,10 @@
 set(WATTORA_CHART_SOURCES
+  charts/advanced_mode.cpp
+  charts/application_titles.cpp
   charts/chart_components.cpp
   charts/chart_model.cpp
-  charts/placeholders.cpp
+  charts/curve_drawing.cpp
+  charts/curve_points.cpp
+  charts/graph_page.cpp
+  charts/result_charts.cpp
 )

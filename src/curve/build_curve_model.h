@@ -10,6 +10,9 @@ namespace wattora {
 void BuildCurveModel(MainWindowState& state);
 // The default curve, when CurveDefaultsPending is set; false ends the recalculation.
 bool ApplyCurveDefaults(MainWindowState& state);
+// Point 2 and the end point at twice the design flow, the peak-efficiency flow at the design
+// flow and the additional efficiency point at half of it.
+void PlaceDefaultPointsAroundDesignFlow(MainWindowState& state);
 // After leaving A102, A102A, A104 to A108, A120 to A123 or A125.
 void TrackHeadAndPower(MainWindowState& state);
 // After an analysis has been read from a file.

@@ -25,6 +25,18 @@ void AskForDefaultCurve(CurveState& curve) {
 
 }  // namespace
 
+void PlaceDefaultPointsAroundDesignFlow(MainWindowState& state) {
+  Form& form = state.form;
+  auto write = [&](std::string_view field, double value) {
+    form.SetText(field, RoundedDisplayText(state.units, value, 2));
+  };
+  const double endFlow = kPoint2FlowRatio * FieldValue(state, "A153");
+  write("A154", endFlow);
+  write("A159", endFlow);
+  form.SetText("A150", form.Text("A149"));
+  write("A151", kAddEfficiencyFlowRatio * FieldValue(state, "A150"));
+}
+
 bool ApplyCurveDefaults(MainWindowState& state) {
   CurveState& curve = state.curve;
   Form& form = state.form;
@@ -40,15 +52,8 @@ bool ApplyCurveDefaults(MainWindowState& state) {
   if (!ValidateCurveInputs(state, false)) return false;
   BuildCurveModel(state);
 
-  auto write = [&](std::string_view field, double value) {
-    form.SetText(field, RoundedDisplayText(state.units, value, 2));
-  };
-  const double endFlow = kPoint2FlowRatio * FieldValue(state, "A153");
-  write("A154", endFlow);
-  write("A159", endFlow);
-  form.SetText("A150", form.Text("A149"));
-  write("A151", kAddEfficiencyFlowRatio * FieldValue(state, "A150"));
-  write("A155", kPoint1PressureRatio * FieldValue(state, "A120"));
+  PlaceDefaultPointsAroundDesignFlow(state);
+  form.SetText("A155", RoundedDisplayText(state.units, kPoint1PressureRatio * FieldValue(state, "A120"), 2));
   return true;
 }
 

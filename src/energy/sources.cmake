@@ -1,4 +1,15 @@
 set(WATTORA_ENERGY_SOURCES
+  energy/annual_energy.cpp
+  energy/calculation_failure.cpp
+  energy/comparison_display.cpp
+  energy/control_systems.cpp
+  energy/cost_totals.cpp
+  energy/duty_cycle.cpp
+  energy/efficiency_curve.cpp
   energy/energy_components.cpp
-  energy/placeholders.cpp
+  energy/limit_marks.cpp
+  energy/power_at_flow.cpp
+  energy/result_catalog.cpp
+  energy/result_text.cpp
+  energy/savings_payback.cpp
 )

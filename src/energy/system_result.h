@@ -3,11 +3,15 @@
 // the energy, duty-cycle and cost values derived from it.
 
 #include <array>
+#include <cstdint>
 
 namespace wattora {
 
 inline constexpr int kFlowSteps = 101;  // index = % of design flow, 0 is never computed
 inline constexpr int kDutySteps = 10;   // index 0 = 10 % flow ... 9 = 100 % flow
+
+// The flow in % of the design flow of a duty-cycle step.
+constexpr int FlowPercentOfDutyStep(int step) { return 10 * (step + 1); }
 
 struct SystemResult {
   std::array<double, kFlowSteps> InputPower{};  // HP
@@ -49,10 +53,16 @@ struct CostValues {
   double ComparisonAnnualEnergy = 0;  // kWh, of the comparison system last shown
 };
 
+// Font colours of the duty-cycle total, 0xRRGGBB.
+inline constexpr std::uint32_t kDutyTotalCompleteColor = 0x000000;
+inline constexpr std::uint32_t kDutyTotalIncompleteColor = 0xFF0000;
+
 struct EnergyState {
   PowerResults Results;
   DutyCycle Duty;
   CostValues Costs;
+  // The colour of the label DUTYTOTAL: black when the shares add up to 100, red otherwise.
+  std::uint32_t DutyTotalColor = kDutyTotalCompleteColor;
 };
 
 }  // namespace wattora

@@ -1,1 +1,10 @@
-set(WATTORA_FILES_SOURCES)
+set(WATTORA_FILES_SOURCES
+  files/windows1252.cpp
+  files/file_io.cpp
+  files/parameter_line.cpp
+  files/file_messages.cpp
+  files/analysis_file_reader.cpp
+  files/analysis_file_writer.cpp
+  files/recent_analyses.cpp
+  files/analysis_commands.cpp
+)

@@ -4,7 +4,7 @@ namespace wattora {
 
 std::vector<std::span<const MessageText>> MessageCatalogParts() {
   return {InputFieldMessages(), NavigationMessages(), PipelineMessages(), CurveMessages(), EnergyMessages(),
-          ChartMessages()};
+          ChartMessages(), FileMessages()};
 }
 
 }  // namespace wattora

@@ -15,6 +15,7 @@ std::span<const MessageText> PipelineMessages();
 std::span<const MessageText> CurveMessages();
 std::span<const MessageText> EnergyMessages();
 std::span<const MessageText> ChartMessages();
+std::span<const MessageText> FileMessages();
 
 std::vector<std::span<const MessageText>> MessageCatalogParts();
 

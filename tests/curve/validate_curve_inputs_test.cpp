@@ -82,7 +82,7 @@ constexpr const char* k149 = "LOCKA149";
 
 // clang-format off
 INSTANTIATE_TEST_SUITE_P(
-    Part22, Rules,
+    CurveInputs, Rules,
     ::testing::Values(
         RuleCase{"DefaultsPass", k144, true, {}, "", true, false, {{"A153", "67,596.00"}}},
         RuleCase{"DesignFlowIsCopiedIntoA153", k144, true, {{"A149", "63,620.00"}},

@@ -164,6 +164,18 @@ TEST(DutyCyclePage, NeedsStepTwoAndKeepsTheUserOnAWrongTotal) {
   EXPECT_TRUE(w.state.form.Visible("DutyCyclePanel"));
 }
 
+TEST(DutyCyclePage, AStepChangeKeepsTheHoursEditedThere) {
+  StartedFan w;
+  OpenDutyCyclePage(w.state);
+  w.state.form.SetText("A101A", "");
+  TypeIntoField(w.state, "A101A", "12");
+  CheckFieldOnExit(w.state, "A101A");
+  TabClick(w.state, 4);
+  EXPECT_EQ(w.state.form.Text("A101"), "12");
+  EXPECT_EQ(w.state.table.At(1)->currentValue, 12.0f);
+  EXPECT_FALSE(w.state.form.Visible("DutyCyclePanel"));
+}
+
 TEST(StartAnalysis, TitleFollowsTheProjectName) {
   StartedFan w;
   EXPECT_EQ(w.state.WindowTitle, "KRA\xC2\xAE Wattora");

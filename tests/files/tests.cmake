@@ -1,1 +1,10 @@
-set(WATTORA_FILES_TESTS)
+set(WATTORA_FILES_TESTS
+  files/windows1252_test.cpp
+  files/parameter_line_test.cpp
+  files/file_io_test.cpp
+  files/settings_store_test.cpp
+  files/analysis_file_writer_test.cpp
+  files/analysis_file_reader_test.cpp
+  files/analysis_file_roundtrip_test.cpp
+  files/analysis_commands_test.cpp
+)

@@ -9,6 +9,8 @@
 #include "app/cli/cli_actions.h"
 #include "app/cli/cli_options.h"
 #include "app/main_window_state.h"
+#include "files/analysis_commands.h"
+#include "options/memory_settings_store.h"
 #include "energy/recalculate.h"
 #include "ui/scripted_user_interface.h"
 
@@ -60,6 +62,10 @@ std::optional<CalcRequest> ParseCalcRequest(std::span<const std::string_view> ar
         err << "wattora-cli calc: --new expects fan or pump\n";
         return std::nullopt;
       }
+    } else if (arg == "--save-as") {
+      auto value = next();
+      if (!value) return std::nullopt;
+      request.saveAs = std::string(*value);
     } else if (arg == "--page") {
       auto value = next();
       if (!value) return std::nullopt;
@@ -85,23 +91,39 @@ std::optional<CalcRequest> ParseCalcRequest(std::span<const std::string_view> ar
   return request;
 }
 
-std::string ExecuteCalcRequest(const CalcRequest& request, MainWindowState& state) {
+CalcOutcome ExecuteCalcRequest(const CalcRequest& request, MainWindowState& state,
+                               std::string& problem) {
   CreateMainWindow(state);
   for (const auto& [key, value] : request.options) {
-    if (std::string problem = ApplyCliOption(state.units, key, value); !problem.empty()) {
-      return problem;
+    problem = ApplyCliOption(state.units, key, value);
+    if (!problem.empty()) return CalcOutcome::WrongRequest;
+  }
+  state.options.ShowIntroduction = false;
+  // A run from the command line leaves the user's recent list alone.
+  MemorySettingsStore store;
+  if (request.file.empty()) {
+    StartAnalysis(state, *request.newKind);
+  } else {
+    switch (OpenNamedAnalysis(state, store, request.file)) {
+      case OpenOutcome::Loaded: break;
+      case OpenOutcome::Refused: return CalcOutcome::EndedEarly;
+      case OpenOutcome::Unreadable:
+        problem = "cannot read " + request.file;
+        return CalcOutcome::WrongRequest;
     }
   }
-  if (!request.file.empty()) return "cannot read " + request.file;
-  state.options.ShowIntroduction = false;
-  StartAnalysis(state, *request.newKind);
   for (const CalcAction& action : request.actions) {
-    std::string problem = action.isClick ? ClickComponent(state, action.name)
-                                         : SetComponentText(state, action.name, action.text);
-    if (!problem.empty()) return problem;
+    problem = action.isClick ? ClickComponent(state, action.name)
+                             : SetComponentText(state, action.name, action.text);
+    if (!problem.empty()) return CalcOutcome::WrongRequest;
+  }
+  bool saved = true;
+  if (!request.saveAs.empty()) {
+    saved = SaveAnalysisAs(state, store, request.saveAs) == SaveOutcome::Saved;
   }
   TabClick(state, request.page);
-  return {};
+  const bool completed = saved && !state.StepChangeBusy && !state.CalcError;
+  return completed ? CalcOutcome::Completed : CalcOutcome::EndedEarly;
 }
 
 int RunCalcCommand(std::span<const std::string_view> args, std::ostream& out, std::ostream& err) {
@@ -109,13 +131,14 @@ int RunCalcCommand(std::span<const std::string_view> args, std::ostream& out, st
   if (!request) return 2;
   ScriptedUserInterface ui;
   MainWindowState state(ui);
-  if (std::string problem = ExecuteCalcRequest(*request, state); !problem.empty()) {
+  std::string problem;
+  const CalcOutcome outcome = ExecuteCalcRequest(*request, state, problem);
+  if (outcome == CalcOutcome::WrongRequest) {
     err << "wattora-cli calc: " << problem << "\n";
     return 2;
   }
-  const bool completed = !state.StepChangeBusy && !state.CalcError;
   out << CalcJson(state, ui) << '\n';
-  return completed ? 0 : 1;
+  return outcome == CalcOutcome::Completed ? 0 : 1;
 }
 
 }  // namespace wattora

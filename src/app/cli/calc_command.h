@@ -25,15 +25,24 @@ struct CalcRequest {
   std::optional<ApplicationKind> newKind;
   std::string file;
   std::vector<CalcAction> actions;  // in the order given
+  std::string saveAs;               // "Save analysis as" with this name after the actions
   int page = 4;
+};
+
+enum class CalcOutcome {
+  Completed,    // the step change completed and nothing failed
+  EndedEarly,   // a refusal, a failed calculation or a failed save
+  WrongRequest  // wrong arguments or an unreadable file
 };
 
 // Reads the arguments after "calc"; nullopt (with the reason on err) when they are wrong.
 std::optional<CalcRequest> ParseCalcRequest(std::span<const std::string_view> args, std::ostream& err);
 
-// Runs the request on a created main window: options, new analysis or file, the typing and
-// clicks, then the step change. Returns an empty text, or what is wrong with the request.
-std::string ExecuteCalcRequest(const CalcRequest& request, MainWindowState& state);
+// Runs the request on a main window it creates: options, new analysis or file, the typing
+// and clicks, the save, then the step change. `problem` says what is wrong with a request
+// that cannot run.
+CalcOutcome ExecuteCalcRequest(const CalcRequest& request, MainWindowState& state,
+                               std::string& problem);
 
 // Exit status 0 when the step change completed, 1 when it ended early or a calculation
 // failed, 2 for wrong arguments or an unreadable file.

@@ -3,7 +3,7 @@
 #include <span>
 
 #include "app/cli/json_writer.h"
-#include "energy/energy_components.h"
+#include "energy/result_catalog.h"
 
 namespace wattora {
 namespace {
@@ -93,21 +93,10 @@ void Result(JsonWriter& json, const SystemResult& result) {
 }
 
 void Results(JsonWriter& json, const MainWindowState& state) {
-  const PowerResults& r = state.energy.Results;
-  std::vector<std::pair<std::string_view, const SystemResult*>> results = {
-      {"DriveResult", &r.DriveResult},
-      {"ConstantVolumeResult", &r.ConstantVolumeResult},
-      {"CyclingResult", &r.CyclingResult}};
-  if (state.record.Application == ApplicationKind::Pump) {
-    results.emplace_back("ThrottlingValveResult", &r.ThrottlingValveResult);
-  } else {
-    results.emplace_back("OutletDamperResult", &r.OutletDamperResult);
-    results.emplace_back("InletGuideVaneResult", &r.InletGuideVaneResult);
-  }
   json.BeginObject();
-  for (const auto& [name, result] : results) {
-    json.Key(name);
-    Result(json, *result);
+  for (const NamedResult& named : ActiveResults(state.energy.Results, state.record.Application)) {
+    json.Key(named.name);
+    Result(json, *named.result);
   }
   json.EndObject();
 }
@@ -134,18 +123,6 @@ void Costs(JsonWriter& json, const CostValues& c) {
   json.Key("ComparisonAnnualEnergy");
   json.Number(c.ComparisonAnnualEnergy);
   json.EndObject();
-}
-
-// The result labels of steps 5 and 6: the labels the energy subsystem adds to the form.
-const std::vector<std::string>& ResultLabelNames() {
-  static const std::vector<std::string> names = [] {
-    Form form;
-    AddEnergyComponents(form);
-    std::vector<std::string> all;
-    form.ForEachLabel([&](const std::string& name, const Label&) { all.push_back(name); });
-    return all;
-  }();
-  return names;
 }
 
 }  // namespace
@@ -178,7 +155,7 @@ std::string CalcJson(const MainWindowState& state, const ScriptedUserInterface& 
   json.EndObject();
   json.Key("labels");
   json.BeginObject();
-  for (const std::string& name : ResultLabelNames()) {
+  for (std::string_view name : ResultLabelNames()) {
     json.Key(name);
     json.String(state.form.LabelNamed(name).Caption());
   }

@@ -12,7 +12,7 @@ namespace {
 constexpr std::string_view kUsage =
     "usage: wattora-cli --version\n"
     "       wattora-cli calc [--option KEY=VALUE]... (--new fan|--new pump | FILE)\n"
-    "                        [--set NAME=TEXT]... [--click NAME]... [--page N]\n";
+    "                        [--set NAME=TEXT]... [--click NAME]... [--save-as PATH] [--page N]\n";
 
 }  // namespace
 

@@ -1,1 +1,3 @@
-set(WATTORA_OPTIONS_QT_SOURCES)
+set(WATTORA_OPTIONS_QT_SOURCES
+  options/qt/qt_settings_store.cpp
+)
