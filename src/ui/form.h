@@ -4,7 +4,9 @@
 // copies only what changed.
 
 #include <cstdint>
-#include <map>
+#include <algorithm>
+#include <functional>
+#include <unordered_map>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -150,18 +152,33 @@ class Form {
     return PanelNamed(panel).SetVisible(visible);
   }
 
+  // In the order of the names.
   template <typename F>
   void ForEachField(F&& f) const {
-    for (const auto& [name, field] : fields_) f(name, field);
+    for (const auto* entry : Sorted(fields_)) f(entry->first, entry->second);
   }
   template <typename F>
   void ForEachLabel(F&& f) const {
-    for (const auto& [name, label] : labels_) f(name, label);
+    for (const auto* entry : Sorted(labels_)) f(entry->first, entry->second);
   }
 
  private:
+  struct NameHash {
+    using is_transparent = void;
+    std::size_t operator()(std::string_view name) const { return std::hash<std::string_view>{}(name); }
+  };
+  // Handlers look components up by name on every recalculation: hashed, not ordered.
   template <typename T>
-  using Named = std::map<std::string, T, std::less<>>;
+  using Named = std::unordered_map<std::string, T, NameHash, std::equal_to<>>;
+
+  template <typename T>
+  static std::vector<const typename Named<T>::value_type*> Sorted(const Named<T>& named) {
+    std::vector<const typename Named<T>::value_type*> entries;
+    entries.reserve(named.size());
+    for (const auto& entry : named) entries.push_back(&entry);
+    std::sort(entries.begin(), entries.end(), [](auto* a, auto* b) { return a->first < b->first; });
+    return entries;
+  }
 
   Named<TextField> fields_;
   Named<Memo> memos_;
