@@ -138,6 +138,10 @@ class Reader {
         else if (t == "COOLING TOWER") result_.applicationType = kFileTypeCoolingTower;
         else return;
         seen_.application = true;
+        // Unit indexes are read against the application: a later application line asks
+        // for them again, so that a file never ends with units its application lacks.
+        seen_.pressure = false;
+        seen_.flow = false;
         return;
       case Section::System:
         if (IndexIn(t, 1, 5, value)) {

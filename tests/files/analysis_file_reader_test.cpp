@@ -146,6 +146,22 @@ TEST(AnalysisFileReader, LaterAcceptedValuesWinAndUnknownBracketsAreOrdinaryLine
   EXPECT_TRUE(r.state.form.Checked("LOCKA149"));
 }
 
+TEST(AnalysisFileReader, ALaterApplicationAsksForItsUnitsAgain) {
+  // Pressure index 5 exists for a pump only: after the switch to a fan it must not stay.
+  Reading r;
+  const std::vector<std::string> pumpFirst = {"[APPLICATION]", "PUMP", "[PRESSURE]", "5",
+                                              "[FLOW]", "4"};
+  std::vector<std::string> lines = pumpFirst;
+  lines.insert(lines.end(), {"[APPLICATION]", "FAN", "[CURVE]", "HORIZONTAL", "[POWER]", "0",
+                             "[CURRENCY]", "0", "[FLOWLOCK]", "1", "[SYSTEM]", "4"});
+  EXPECT_FALSE(r.Read(CrLf(lines)));
+  EXPECT_EQ(r.Keys(), std::vector<std::string>{"IDS_11"});
+
+  Reading again;
+  ASSERT_TRUE(again.Read(CrLf(With(lines, {"[PRESSURE]", "2", "[FLOW]", "1"}))));
+  EXPECT_EQ(again.state.units.FanPressureUnit, 2);
+}
+
 TEST(AnalysisFileReader, CheckPassAppliesUnitsAndStoresNothing) {
   Reading r;
   r.state.table.At(1)->currentValue = 5;
