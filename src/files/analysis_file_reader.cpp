@@ -138,10 +138,6 @@ class Reader {
         else if (t == "COOLING TOWER") result_.applicationType = kFileTypeCoolingTower;
         else return;
         seen_.application = true;
-        // Unit indexes are read against the application: a later application line asks
-        // for them again, so that a file never ends with units its application lacks.
-        seen_.pressure = false;
-        seen_.flow = false;
         return;
       case Section::System:
         if (IndexIn(t, 1, 5, value)) {
@@ -280,7 +276,19 @@ class Reader {
     }
   }
 
+  // A unit index read under one application and kept after a later application line
+  // switched to the other one may not exist there: it counts as missing.
+  void DropUnitsTheApplicationLacks() {
+    if (legacy_) return;
+    const bool fan = result_.applicationType == kFileTypeFan;
+    const bool pump = result_.applicationType == kFileTypePump;
+    if (!fan && !pump) return;
+    if (pressure_ > (fan ? kFanPressureUnitCount : kPumpPressureUnitCount) - 1) seen_.pressure = false;
+    if (flow_ > (fan ? kFanFlowUnitCount : kPumpFlowUnitCount) - 1) seen_.flow = false;
+  }
+
   bool CheckComplete() {
+    DropUnitsTheApplicationLacks();
     const char* missing = nullptr;
     if (!seen_.application || !seen_.flowLock || !seen_.system) missing = "IDS_9";
     else if (!seen_.curve) missing = "IDS_10";
